@@ -142,7 +142,7 @@ TEST(Settings, EndingWithoutSavingLosesOnlyThatRun)
     CZELKWinDlg dialog(t.platform);
     t.RunDialog(dialog, [](FakeDialogWindow&) {});
     EXPECT_EQ(t.profile.Text("zelk.ini"), kDefaultFile);
-    EXPECT_EQ(t.profile.Writes(), 0);
+    EXPECT_EQ(t.profile.WriteCount(), 0);
 }
 
 }  // namespace
