@@ -107,9 +107,8 @@ struct GeneratorTest : ::testing::Test {
 TEST_F(GeneratorTest, WorkedExample)
 {
     // Positions, string G, 14 tests that fail at P = 0, major, then three notes.
-    ScriptedRandom random{12345, 3};
-    for (int i = 0; i < 14; ++i) random.Push(0);
-    for (int v : {60, 30, 80, 1, 5, 10, 4, 70, 90, 9}) random.Push(v);
+    ScriptedRandom random;
+    test::PushWorkedExample(random);
 
     seq->tempo = 150;
     seq->velocity[1] = 90;

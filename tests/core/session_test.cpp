@@ -22,15 +22,6 @@ std::ostream& operator<<(std::ostream& os, const Second& s) { return os << "{" <
 // Phase and status text after each tick of the one-second timer.
 using Trace = std::map<int, Second>;
 
-// The worked-example melody (58, 63, 53) with its first note on the G string.
-void ScriptWorkedExample(test::ScriptedRandom& random)
-{
-    random.Push(0);   // Positions
-    random.Push(3);   // string G
-    for (int i = 0; i < 14; ++i) random.Push(0);
-    for (int v : {60, 30, 80, 1, 5, 10, 4, 70, 90, 9}) random.Push(v);
-}
-
 struct SessionTest : ::testing::Test {
     test::TestPlatform t;
     test::ScriptedRandom random;
@@ -39,7 +30,7 @@ struct SessionTest : ::testing::Test {
     void SetUp() override
     {
         dlg->SetRandomSource(random);
-        for (int melody = 0; melody < 4; ++melody) ScriptWorkedExample(random);
+        for (int melody = 0; melody < 4; ++melody) test::PushWorkedExample(random);
     }
 
     void Run(std::function<void(FakeDialogWindow&)> script)

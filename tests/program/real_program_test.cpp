@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -70,9 +71,8 @@ TEST(RealProgram, OneMelodyPlaysIntoTheAudioFileOnTheBeat)
         test::FakeShell shell;
         Platform platform{windows, midi, profile, shell, [] { return std::int64_t{1000}; }, "sonnavet"};
 
-        test::ScriptedRandom random{0, 3};   // 58, 63, 53 after the count-in
-        for (int i = 0; i < 14; ++i) random.Push(0);
-        for (int v : {60, 30, 80, 1, 5, 10, 4, 70, 90, 9}) random.Push(v);
+        test::ScriptedRandom random;   // 58, 63, 53 after the count-in
+        test::PushWorkedExample(random);
         for (int i = 0; i < 60; ++i) random.Push(0);   // whatever follows
 
         CZELKWinDlg dialog(platform);
@@ -81,12 +81,21 @@ TEST(RealProgram, OneMelodyPlaysIntoTheAudioFileOnTheBeat)
             ASSERT_NE(Button(IDC_STARTSTOP), nullptr);
             Button(IDC_STARTSTOP)->click();
         });
-        QTimer::singleShot(8800, [&] {
-            EXPECT_EQ(dialog.trainingPhase, BetweenMelodies);
+        // Stop once the melody has played (the pause between melodies has begun),
+        // then quit; a machine under load may deliver the timers late.
+        QTimer poll;
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            const bool played = dialog.trainingPhase == BetweenMelodies;
+            if (!played && elapsed.elapsed() < 60000) return;
+            poll.stop();
+            EXPECT_TRUE(played) << "the melody did not end within a minute";
             Button(IDC_STARTSTOP)->click();
             EXPECT_EQ(dialog.trainingPhase, Idle);
+            QTimer::singleShot(300, [&] { Button(IDC_QUIT)->click(); });
         });
-        QTimer::singleShot(9300, [&] { Button(IDC_QUIT)->click(); });
+        poll.start(50);
         EXPECT_EQ(dialog.DoModal(), 0);
         EXPECT_EQ(profile.WriteCount(), 17);
     }   // the device closes: the file is complete
@@ -103,7 +112,7 @@ TEST(RealProgram, OneMelodyPlaysIntoTheAudioFileOnTheBeat)
     const double first = onsets[0];
     const std::vector<double> offsets{0, 1000, 2000, 2500, 3000, 3500};
     for (std::size_t i = 0; i < offsets.size(); ++i)
-        EXPECT_NEAR(onsets[i] - first, offsets[i], 25) << "click " << i;
+        EXPECT_NEAR(onsets[i] - first, offsets[i], 40) << "click " << i;
 
     // The melody starts with the seventh click, 4000 ms after the first: 58 (B flat 3), then 63.
     auto pitchBetween = [&](double fromMs, double toMs) {

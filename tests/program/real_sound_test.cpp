@@ -73,9 +73,8 @@ TEST_F(RealSoundTest, TuningNoteSoundsForTwoSixteenthsAtThePitchOfTheString)
 
 TEST_F(RealSoundTest, ListenStepHasTheCountInOnTheBeatAndTheMelody)
 {
-    test::ScriptedRandom random{0, 3};   // the worked example: 58, 63, 53 after the count-in
-    for (int i = 0; i < 14; ++i) random.Push(0);
-    for (int v : {60, 30, 80, 1, 5, 10, 4, 70, 90, 9}) random.Push(v);
+    test::ScriptedRandom random;   // 58, 63, 53 after the count-in
+    test::PushWorkedExample(random);
 
     CZELKWinDlg dialog(platform);
     dialog.SetRandomSource(random);
