@@ -1,6 +1,9 @@
 // User actions on the main window's controls and what reaches the handler;
 // changes made by the program itself notify nothing.
+#include <csignal>
+
 #include <QCheckBox>
+#include <QTimer>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -235,4 +238,28 @@ TEST_F(MainWindowTest, EnterClicksTheFocusedPushButtonOtherwiseSendsOkAndEscapeS
 }
 
 }  // namespace
+}  // namespace sonnavet::qttest
+
+namespace sonnavet::qttest {
+
+TEST_F(MainWindowTest, TerminationSignalBecomesACloseRequestOfTheRunningWindow)
+{
+    QTimer::singleShot(0, [] { raise(SIGTERM); });
+    handler.react = [&](const Message& m) {
+        if (m == CloseRequest()) window->EndModal();
+    };
+    QTimer::singleShot(5000, [&] { window->EndModal(); });   // guard against a hang
+    window->RunModal();
+    EXPECT_EQ(handler.Count(CloseRequest()), 1);
+}
+
+TEST_F(MainWindowTest, TerminationSignalBeforeTheLoopRunsOnlyDismissesTheMessageBox)
+{
+    QTimer::singleShot(50, [] { raise(SIGTERM); });
+    const int answer = window->MessageBox("Can't initialize MIDI.", "sonnavet", MessageBoxType::Ok);
+    EXPECT_EQ(answer, kIdOk);
+    QApplication::processEvents();
+    EXPECT_EQ(handler.Count(CloseRequest()), 0);
+}
+
 }  // namespace sonnavet::qttest

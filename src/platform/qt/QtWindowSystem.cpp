@@ -1,5 +1,7 @@
 #include "platform/qt/QtWindowSystem.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QStringList>
 
 #include "platform/qt/QtDialogWindow.h"
@@ -41,7 +43,22 @@ QtWindowSystem::QtWindowSystem()
 std::unique_ptr<DialogWindow> QtWindowSystem::CreateDialogWindow(const DialogTemplate& dialogTemplate,
                                                                  DialogMessageHandler& handler)
 {
-    return std::make_unique<QtDialogWindow>(dialogTemplate, handler, resources, dialogFont);
+    auto window = std::make_unique<QtDialogWindow>(dialogTemplate, handler, resources, dialogFont);
+    if (dialogTemplate.menuId != 0) {
+        mainFrame = window->Frame();
+        mainWindow = window.get();
+        mainHandler = &handler;
+    }
+    return window;
+}
+
+void QtWindowSystem::RequestClose()
+{
+    if (!mainFrame) return;   // no main window, or it is gone already
+    // The About box or a question would keep the main window's loop waiting.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != mainFrame) modal->close();
+    // Before its loop runs (the MIDI failure message) the window ends by itself.
+    if (mainWindow->IsRunning()) mainHandler->HandleClose();
 }
 
 bool QtWindowSystem::HasIcon(int iconId) const { return iconId == IDR_MAINFRAME && !resources.icon.isNull(); }

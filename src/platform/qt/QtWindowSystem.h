@@ -3,9 +3,12 @@
 #include <memory>
 
 #include <QFont>
+#include <QPointer>
+#include <QWidget>
 
 #include "platform/WindowSystem.h"
 #include "platform/qt/QtPaintContext.h"
+#include "platform/qt/QtTermination.h"
 
 namespace sonnavet {
 
@@ -25,9 +28,18 @@ public:
     const QFont& DialogFont() const { return dialogFont; }
     const QtResources& Resources() const { return resources; }
 
+    // A request to end the program from outside (a termination signal, the
+    // session's logout): open message boxes and nested dialogs are dismissed and
+    // the main window gets a close request, so it ends the way closing it does.
+    void RequestClose();
+
 private:
     QtResources resources;
     QFont dialogFont;
+    QPointer<QWidget> mainFrame;   // null once the main window is destroyed
+    class QtDialogWindow* mainWindow = nullptr;
+    DialogMessageHandler* mainHandler = nullptr;
+    QtTermination termination{[this] { RequestClose(); }};
 };
 
 }  // namespace sonnavet
