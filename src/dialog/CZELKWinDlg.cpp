@@ -349,7 +349,8 @@ void CZELKWinDlg::ApplyVolume()
 
 void CZELKWinDlg::OnTuningButton(std::uint8_t note)
 {
-    if (tickTimerRunning || !sequencer) return;
+    // The buttons are disabled while training; a note must never replace the exercise.
+    if (tickTimerRunning || trainingPhase != Idle || !sequencer) return;
     PlayTuningNote(note);
     StartTickTimer();
 }
