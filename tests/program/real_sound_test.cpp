@@ -111,5 +111,31 @@ TEST_F(RealSoundTest, ListenStepHasTheCountInOnTheBeatAndTheMelody)
     }
 }
 
+TEST_F(RealSoundTest, AllNotesOffSilencesAtOnceAndTheMelodyGoesOn)
+{
+    test::ScriptedRandom random;
+    test::PushWorkedExample(random);
+    CZELKWinDlg dialog(platform);
+    dialog.SetRandomSource(random);
+    auto step = [](int n) { return 1125.0 + 125.0 * n; };
+    windows.modalScript = [&](FakeDialogWindow& w) {
+        w.ReleaseSlider(IDC_MELODYRANGE, 7);
+        w.Control(IDC_GETREADY)->check = 0;
+        windows.AdvanceTo(500);
+        w.Click(IDC_STARTSTOP);
+        windows.AdvanceTo(static_cast<std::int64_t>(step(34)));   // 58 sounds (steps 32 to 38)
+        w.Click(IDC_ALLNOTESOFF);
+        windows.AdvanceTo(8000);
+        synth.RenderTo(8000);
+        w.Click(IDC_QUIT);
+    };
+    dialog.DoModal();
+
+    const double before = Rms(step(33), step(34));
+    EXPECT_GT(before, 0.01);
+    EXPECT_LT(Rms(step(34) + 10, step(36)), before * 0.01) << "silent right after All Notes Off";
+    EXPECT_GT(Rms(step(38), step(40)), before * 0.2) << "the next note (63) still plays";
+}
+
 }  // namespace
 }  // namespace sonnavet
