@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "midi/CMidiSequencer.h"
+#include "resources/ResourceIds.h"
 
 namespace sonnavet {
 
@@ -51,6 +52,18 @@ std::string IntervalName(int position)
 {
     if (position < 0 || position >= static_cast<int>(kIntervalNames.size())) return {};
     return kIntervalNames[position];
+}
+
+std::string SliderLabelText(int sliderId, int position)
+{
+    switch (sliderId) {
+    case IDC_TIMEBETWEENMELODIES:
+    case IDC_PAUSEDURATION: return SecondsLabel(position);
+    case IDC_TEMPO: return TempoLabel(position);
+    case IDC_RANDOMIZATION: return RandomizationLabel(position);
+    case IDC_MELODYRANGE: return IntervalName(position);
+    default: return {};
+    }
 }
 
 std::uint8_t InstrumentProgram(int selectedIndex)

@@ -32,6 +32,8 @@ std::string SecondsLabel(int position);        // "(%ds)"
 std::string TempoLabel(int position);          // "(%d)"
 std::string RandomizationLabel(int position);  // "(%d%%)"
 std::string IntervalName(int position);        // "Unison" .. "Octave", empty outside 0..13
+// The value label of option slider `sliderId` at a position; empty for a slider without one.
+std::string SliderLabelText(int sliderId, int position);
 
 // The program to send for a drop-down selection; with no valid selection the
 // default instrument, since 255 is no MIDI data byte.

@@ -240,7 +240,6 @@ void CZELKWinDlg::OnStartStop()
     if (trainingPhase == Idle) {
         sessionCounting = 1;
         totalCounting = 1;
-        trainingPhase = GetReady;
         startStopButton.SetWindowText(kStopCaption);
         // A tuning note may still sound; the exercise must not be composed under it.
         if (tickTimerRunning) {
@@ -372,18 +371,17 @@ void CZELKWinDlg::MarkNote(int position, int note)
 
 void CZELKWinDlg::OnSliderReleased(int id)
 {
-    switch (id) {
-    case IDC_TIMEBETWEENMELODIES:
-        timeBetweenMelodiesLabel.SetWindowText(SecondsLabel(timeBetweenMelodiesSlider.GetPos()));
-        break;
-    case IDC_PAUSEDURATION: pauseDurationLabel.SetWindowText(SecondsLabel(pauseDurationSlider.GetPos())); break;
-    case IDC_TEMPO: tempoLabel.SetWindowText(TempoLabel(tempoSlider.GetPos())); break;
-    case IDC_RANDOMIZATION:
-        randomizationLabel.SetWindowText(RandomizationLabel(randomizationSlider.GetPos()));
-        break;
-    case IDC_MELODYRANGE: melodyRangeLabel.SetWindowText(IntervalName(melodyRangeSlider.GetPos())); break;
-    default: break;
-    }
+    const struct {
+        int id;
+        CSliderCtrl& slider;
+        CStatic& label;
+    } labelled[] = {{IDC_TIMEBETWEENMELODIES, timeBetweenMelodiesSlider, timeBetweenMelodiesLabel},
+                    {IDC_PAUSEDURATION, pauseDurationSlider, pauseDurationLabel},
+                    {IDC_TEMPO, tempoSlider, tempoLabel},
+                    {IDC_RANDOMIZATION, randomizationSlider, randomizationLabel},
+                    {IDC_MELODYRANGE, melodyRangeSlider, melodyRangeLabel}};
+    for (const auto& s : labelled)
+        if (s.id == id) s.label.SetWindowText(SliderLabelText(id, s.slider.GetPos()));
 }
 
 void CZELKWinDlg::OnListSelChange(CListBox& list)

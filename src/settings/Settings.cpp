@@ -6,6 +6,7 @@
 #include "controls/TrainingControls.h"
 #include "platform/Controls.h"
 #include "platform/Profile.h"
+#include "resources/ResourceIds.h"
 
 namespace sonnavet {
 
@@ -41,11 +42,12 @@ int ToInt(const std::string& token)
     return static_cast<int>(value);
 }
 
-void LoadSlider(Profile& profile, const char* key, int defaultValue, CSliderCtrl& slider, CStatic& label,
-                std::string (*format)(int))
+// The label shows the position the slider took, not the raw value.
+void LoadSlider(Profile& profile, const char* key, int defaultValue, int sliderId, CSliderCtrl& slider,
+                CStatic& label)
 {
     slider.SetPos(ReadInt(profile, key, defaultValue));
-    label.SetWindowText(format(slider.GetPos()));
+    label.SetWindowText(SliderLabelText(sliderId, slider.GetPos()));
 }
 
 void LoadFlag(Profile& profile, const char* key, int defaultValue, CButton& check)
@@ -85,26 +87,17 @@ std::string JoinSelection(const CListBox& list)
     return text;
 }
 
-void RefreshSliderLabels(const SettingsControls& c)
-{
-    c.timeBetweenMelodiesLabel.SetWindowText(SecondsLabel(c.timeBetweenMelodiesSlider.GetPos()));
-    c.pauseDurationLabel.SetWindowText(SecondsLabel(c.pauseDurationSlider.GetPos()));
-    c.tempoLabel.SetWindowText(TempoLabel(c.tempoSlider.GetPos()));
-    c.randomizationLabel.SetWindowText(RandomizationLabel(c.randomizationSlider.GetPos()));
-    c.melodyRangeLabel.SetWindowText(IntervalName(c.melodyRangeSlider.GetPos()));
-}
-
 void LoadSettings(Profile& profile, const SettingsControls& c)
 {
     c.totalSeconds = ReadInt(profile, "totalPracticeTime", 0);
     SelectListEntries(c.positionsList, ReadSettingString(profile, "positions", "0"));
     SelectListEntries(c.beatsList, ReadSettingString(profile, "beats", "0"));
-    LoadSlider(profile, "timeBetweenMelodies", 2, c.timeBetweenMelodiesSlider, c.timeBetweenMelodiesLabel,
-               SecondsLabel);
-    LoadSlider(profile, "pauseDuration", 2, c.pauseDurationSlider, c.pauseDurationLabel, SecondsLabel);
-    LoadSlider(profile, "tempo", 120, c.tempoSlider, c.tempoLabel, TempoLabel);
-    LoadSlider(profile, "randomization", 0, c.randomizationSlider, c.randomizationLabel, RandomizationLabel);
-    LoadSlider(profile, "melodyRange", 4, c.melodyRangeSlider, c.melodyRangeLabel, IntervalName);
+    LoadSlider(profile, "timeBetweenMelodies", 2, IDC_TIMEBETWEENMELODIES, c.timeBetweenMelodiesSlider,
+               c.timeBetweenMelodiesLabel);
+    LoadSlider(profile, "pauseDuration", 2, IDC_PAUSEDURATION, c.pauseDurationSlider, c.pauseDurationLabel);
+    LoadSlider(profile, "tempo", 120, IDC_TEMPO, c.tempoSlider, c.tempoLabel);
+    LoadSlider(profile, "randomization", 0, IDC_RANDOMIZATION, c.randomizationSlider, c.randomizationLabel);
+    LoadSlider(profile, "melodyRange", 4, IDC_MELODYRANGE, c.melodyRangeSlider, c.melodyRangeLabel);
     LoadFlag(profile, "stretchDown", 0, c.stretchDownCheck);
     c.instrumentCombo.SetCurSel(ReadInt(profile, "midiInstrument", kDefaultInstrument));
     c.volumeSlider.SetPos(ReadInt(profile, "volume", 100));

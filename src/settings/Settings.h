@@ -51,7 +51,4 @@ std::string ReadSettingString(Profile& profile, const std::string& key, const st
 void SelectListEntries(CListBox& list, const std::string& indexList);
 std::string JoinSelection(const CListBox& list);
 
-// The value labels of the sliders, from their positions.
-void RefreshSliderLabels(const SettingsControls& controls);
-
 }  // namespace sonnavet
